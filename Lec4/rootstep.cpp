@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 float func(float x)
 {
@@ -42,6 +43,19 @@ float ffd(const float x[2])
 
 #ifndef NUMEX_LIBRARY_ONLY
 
+namespace {
+
+// IEEE 754 leaves the sign of a NaN result open, and compilers differ in it
+// (one folds (-p)/2.0 into p*-0.5, another negates first), so the C library
+// would print "nan" from one build and "-nan" from another. Every NaN is
+// printed as the one positive quiet NaN, so all builds print the same text.
+double printable(double value)
+{
+    return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;
+}
+
+} // namespace
+
 int main()
 {
     int step = 0;
@@ -60,7 +74,7 @@ int main()
         x[0] = x[0] - delta;
         step = step + 1;
     }
-    std::printf("the solution is %f \n", static_cast<double>(x[0]));
+    std::printf("the solution is %f \n", printable(static_cast<double>(x[0])));
     std::printf("the steps used are %d \n", step);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 double* Infunc(const double* x, int m, double trans)
 {
@@ -67,6 +68,15 @@ bool side(const double* x, int count, double trans, double m, double& S)
     return true;
 }
 
+// IEEE 754 leaves the sign of a NaN result open, and compilers differ in it
+// (one folds (-p)/2.0 into p*-0.5, another negates first), so the C library
+// would print "nan" from one build and "-nan" from another. Every NaN is
+// printed as the one positive quiet NaN, so all builds print the same text.
+double printable(double value)
+{
+    return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;
+}
+
 int out_of_memory(int count)
 {
     std::fprintf(stderr, "quadpanel: not enough memory for %d panels\n", count);
@@ -115,7 +125,7 @@ int main()
         return out_of_memory(count);
     }
     double integral = S1 + S2;
-    std::printf("%lf", integral);
+    std::printf("%lf", printable(integral));
     return 0;
 }
 

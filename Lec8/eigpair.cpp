@@ -30,6 +30,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 void Mat_multi(const double* const* Mat, const double* z, int n, double* zk)
 {
@@ -107,6 +108,15 @@ double pqk2(const double* const* z, const double* m, int n)
 namespace {
 
 constexpr int kIterations = 20;
+
+// IEEE 754 leaves the sign of a NaN result open, and compilers differ in it
+// (one folds (-p)/2.0 into p*-0.5, another negates first), so the C library
+// would print "nan" from one build and "-nan" from another. Every NaN is
+// printed as the one positive quiet NaN, so all builds print the same text.
+double printable(double value)
+{
+    return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;
+}
 
 // A zero-initialised array of count entries; count <= 0 gives no array.
 // Returns false only when a non-empty allocation fails.
@@ -271,7 +281,7 @@ int main()
     double q = pq[1][0];
     double Relam = (-p) / 2.0;
     double Imlam = std::sqrt(4.0 * q - p * p) / 2.0;
-    std::printf("Eigenvalue: %lf + i%lf\n", Relam, Imlam);
+    std::printf("Eigenvalue: %lf + i%lf\n", printable(Relam), printable(Imlam));
 
     if (!allocate(arrays.Eigx1, n)) {
         return out_of_memory(n);
@@ -282,7 +292,7 @@ int main()
     }
     std::puts("The eigenvalue is:");
     for (int k = 0; k < n; k++) {
-        std::printf("%lf + i*%lf \n", Eigx[0][k], Eigx[1][k]);
+        std::printf("%lf + i*%lf \n", printable(Eigx[0][k]), printable(Eigx[1][k]));
     }
     return 0;
 }
