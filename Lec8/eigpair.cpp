@@ -29,6 +29,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 
@@ -127,6 +128,9 @@ bool allocate(T*& array, long long count)
     if (count <= 0) {
         return true;
     }
+    if (static_cast<unsigned long long>(count) > SIZE_MAX / sizeof(T)) {
+        return false; // more bytes than this machine can address
+    }
     array = static_cast<T*>(std::calloc(static_cast<std::size_t>(count), sizeof(T)));
     return array != nullptr;
 }
@@ -175,7 +179,7 @@ bool read_order(int& n)
 // no buffer of its own.
 struct RunArrays {
     double** Mat = nullptr;
-    int n = 0;
+    double* rows = nullptr; // the n rows of Mat, one after another
     double* z[3] = {nullptr, nullptr, nullptr};
     double* Eigx1 = nullptr;
 
@@ -188,9 +192,7 @@ struct RunArrays {
         for (double* buffer : z) {
             std::free(buffer);
         }
-        for (int i = 0; Mat != nullptr && i < n; i++) {
-            std::free(Mat[i]);
-        }
+        std::free(rows);
         std::free(Mat);
     }
 };
@@ -211,16 +213,18 @@ int main()
         return 1;
     }
 
+    // All n rows are allocated before the first entry is read, as one block
+    // with a row pointer into it for each row: a size the machine cannot hold
+    // then fails at once, instead of after thousands of row allocations (or,
+    // with the kernel overcommitting memory, not at all until it is touched).
     RunArrays arrays;
-    arrays.n = n;
     double**& Mat = arrays.Mat;
-    if (!allocate(Mat, n)) {
+    long long entries = n > 0 ? static_cast<long long>(n) * n : 0;
+    if (!allocate(Mat, n) || !allocate(arrays.rows, entries)) {
         return out_of_memory(n);
     }
     for (int i = 0; i < n; i++) {
-        if (!allocate(Mat[i], n)) {
-            return out_of_memory(n);
-        }
+        Mat[i] = arrays.rows + static_cast<std::size_t>(i) * static_cast<std::size_t>(n);
     }
     for (int i = 0; i < n; i++) {
         std::printf("Please input the %d row\n", i + 1);
