@@ -3,6 +3,9 @@
 #ifndef NUMEX_QUADPANEL_H
 #define NUMEX_QUADPANEL_H
 
+// Centre of panel k, (a + ((b - a) * k) / m) + 1.0 / m in that order.
+double panel_centre(double a, double b, double m, int k);
+
 // A new zero-initialised array of m values 4/((x[k]+trans)^2 + 1), owned by
 // the caller; no array (nullptr) when m <= 0, and nullptr also when the
 // allocation fails for m > 0.

@@ -13,6 +13,30 @@ namespace {
 
 using numex_test::same_double;
 
+struct CentreCase {
+    double a, b, m;
+    int k;
+    double expected;
+};
+
+TEST(PanelCentre, AddsTheOffsetLast)
+{
+    // Each expected value differs from (a + 1/m) + (b - a)k/m and from
+    // a + (2k + 1)/m in the last bit, except the first, which differs from the
+    // latter (0.3) and the last, which is exact.
+    const CentreCase cases[] = {
+        {0.0, 2.0, 10.0, 1, 0.30000000000000004},
+        {0.1, 2.1, 3.0, 1, 1.0999999999999999},
+        {0.1, 2.1, 10.0, 8, 1.8000000000000003},
+        {0.3, 2.3, 7.0, 1, 0.7285714285714284},
+        {-1.0, 1.0, 4.0, 0, -0.75},
+    };
+    for (const CentreCase& c : cases) {
+        EXPECT_TRUE(same_double(panel_centre(c.a, c.b, c.m, c.k), c.expected))
+            << "a = " << c.a << ", b = " << c.b << ", m = " << c.m << ", k = " << c.k;
+    }
+}
+
 TEST(Infunc, OnePanelNodesOfMinusOneToOne)
 {
     // One panel centred at 0: both nodes give 2.9999999999999996, one unit
@@ -43,6 +67,23 @@ TEST(InfuncAndSum, RightNodesOfFourPanels)
     ASSERT_NE(values, nullptr);
     EXPECT_TRUE(same_double(sum(values, 4) / 4.0, 3.141609893031025));
     std::free(values);
+}
+
+TEST(InfuncAndSum, BothSidesOfTenPanelsOnZeroToTwo)
+{
+    double x[10];
+    for (int k = 0; k < 10; k++) {
+        x[k] = panel_centre(0.0, 2.0, 10.0, k);
+    }
+    const struct {
+        double numerator, S;
+    } sides[] = {{1.0, 2.121639244480968}, {-1.0, 2.3069559673846536}};
+    for (const auto& side : sides) {
+        double* values = Infunc(x, 10, side.numerator / (1.7320508075688772 * 10.0));
+        ASSERT_NE(values, nullptr);
+        EXPECT_TRUE(same_double(sum(values, 10) / 10.0, side.S)) << "offset sign " << side.numerator;
+        std::free(values);
+    }
 }
 
 struct SumCase {
