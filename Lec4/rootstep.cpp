@@ -45,10 +45,10 @@ float ffd(const float x[2])
 
 namespace {
 
-// IEEE 754 leaves the sign of a NaN result open, and compilers differ in it
-// (one folds (-p)/2.0 into p*-0.5, another negates first), so the C library
-// would print "nan" from one build and "-nan" from another. Every NaN is
-// printed as the one positive quiet NaN, so all builds print the same text.
+// IEEE 754 leaves the sign of a NaN result open and compilers differ in it
+// (the same result came out as "nan" from g++ -O2 and as "-nan" from
+// clang++ -O3). Every NaN is printed as the one positive quiet NaN, so that
+// all builds print the same text.
 double printable(double value)
 {
     return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;

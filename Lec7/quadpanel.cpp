@@ -76,10 +76,10 @@ bool side(const double* x, int count, double trans, double m, double& S)
     return true;
 }
 
-// IEEE 754 leaves the sign of a NaN result open, and compilers differ in it
-// (one folds (-p)/2.0 into p*-0.5, another negates first), so the C library
-// would print "nan" from one build and "-nan" from another. Every NaN is
-// printed as the one positive quiet NaN, so all builds print the same text.
+// IEEE 754 leaves the sign of a NaN result open and compilers differ in it
+// (the same result came out as "nan" from g++ -O2 and as "-nan" from
+// clang++ -O3). Every NaN is printed as the one positive quiet NaN, so that
+// all builds print the same text.
 double printable(double value)
 {
     return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;
@@ -103,8 +103,9 @@ int main()
         return 1;
     }
     // A count that is NaN or above the 32-bit range must never reach the
-    // conversion to int below (that would be undefined); m <= 0 is fine and
-    // leaves every array empty.
+    // conversion to int below (that would be undefined). Any m <= 0 gives the
+    // count 0, so every array is empty and every loop over the count is
+    // skipped, as a negative count would skip it, however large m's magnitude.
     if (std::isnan(m) || m > kMaxPanels) {
         std::fprintf(stderr, "quadpanel: the panel count m must be a number no greater than 2147483647\n");
         return 1;

@@ -32,8 +32,8 @@ STANDARD_MATRIX = [
 TIMEOUT_SECONDS = 30
 
 
-def configure_and_build(workdir, spec):
-    name, compiler, flags = spec.split(":", 2)
+def configure_and_build(workdir, build_line):
+    name, compiler, flags = build_line.split(":", 2)
     build = os.path.join(workdir, name)
     subprocess.run(["cmake", "-S", ROOT, "-B", build, "-DCMAKE_BUILD_TYPE=",
                     "-DCMAKE_CXX_COMPILER=" + compiler, "-DCMAKE_CXX_FLAGS=" + flags,
@@ -59,10 +59,10 @@ def main():
     parser.add_argument("--build", action="append", metavar="NAME:COMPILER:FLAGS",
                         help="a build of the matrix (repeatable); default: the standard matrix")
     args = parser.parse_args()
-    specs = args.build or STANDARD_MATRIX
+    build_lines = args.build or STANDARD_MATRIX
 
     started = time.monotonic()
-    builds = [configure_and_build(args.workdir, spec) for spec in specs]
+    builds = [configure_and_build(args.workdir, line) for line in build_lines]
     corpus = os.path.join(args.workdir, "corpus")
     subprocess.run([sys.executable, os.path.join(ROOT, "tools", "corpus.py"), corpus, "--count", str(args.count)],
                    check=True)
