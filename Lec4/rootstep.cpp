@@ -46,8 +46,8 @@ float ffd(const float x[2])
 namespace {
 
 // IEEE 754 leaves the sign of a NaN result open and compilers differ in it
-// (the same result came out as "nan" from g++ -O2 and as "-nan" from
-// clang++ -O3). Every NaN is printed as the one positive quiet NaN, so that
+// (-p/2.0 for a NaN p prints as "nan" at -O0 and as "-nan" at -O2, with
+// g++ and clang++ alike). Every NaN is printed as the one positive quiet NaN, so that
 // all builds print the same text.
 double printable(double value)
 {
