@@ -104,6 +104,22 @@ TEST(Dot, EmptyOrNegativeLengthIsPositiveZero)
     }
 }
 
+TEST(Dot, RoundsEachProductBeforeAdding)
+{
+    // 0.1 * 0.1 and -0.1 * 0.1 round to opposite doubles and cancel to +0.0;
+    // a fused multiply-add would keep the rounding error of the first product.
+    const double a[] = {0.1, 0.1};
+    const double b[] = {0.1, -0.1};
+    EXPECT_TRUE(same_double(dot(a, b, 2), 0.0));
+
+    // The same for a row of the matrix-vector product.
+    const double* Mat[] = {b, b};
+    double zk[2];
+    Mat_multi(Mat, a, 2, zk);
+    EXPECT_TRUE(same_double(zk[0], 0.0));
+    EXPECT_TRUE(same_double(zk[1], 0.0));
+}
+
 TEST(Dot, SymmetricBitForBit)
 {
     const double a[] = {0.1, 1.0e16, -0.3, -1.0e16, 0.7};
@@ -136,6 +152,12 @@ const Window kWindows[] = {
      5.000000000000001},
     // Rotation by a quarter turn: p is negative zero.
     {"rotation", {1.0, 1.0}, {-1.0, 1.0}, {-1.0, -1.0}, {0.0, 1.0, 1.0}, -0.0, 1.0},
+    // Inexact inner products: every rounding shows, so a fused a*b - c*d in
+    // the determinant or the numerators changes the result. The expected
+    // values come from evaluating the same formulas in Python, whose floats
+    // round every operation on its own.
+    {"inexact window", {-0.8, -0.8, -1.0}, {-0.4, -0.7, -0.6}, {-0.4, -0.4, -0.4}, {0.0, 2.1, 1.5},
+     -0.14946619217081678, -1.2330960854092472},
     {"m[0] NaN has no influence", {1.0, 0.5}, {-0.5, 1.0}, {-1.0, -0.25}, {kNaN, 2.0, 4.0}, -0.8, 7.2},
     {"z1 equal to z0", {1.0, -0.5}, {1.0, -0.5}, {0.25, 1.0}, {0.0, 2.0, 3.0}, kNaN, kNaN},
     {"z1 opposite to z0", {1.0, -0.5}, {-1.0, 0.5}, {0.25, 1.0}, {0.0, 2.0, 3.0}, kNaN, kNaN},

@@ -50,6 +50,20 @@ TEST(Infunc, OnePanelNodesOfMinusOneToOne)
     }
 }
 
+TEST(Infunc, SquaresAndAddsOneInSeparateRoundings)
+{
+    // Nodes of two panels on [-1, 1] where 1.0 added to the rounded square
+    // differs in the last bit from a fused (x + t)(x + t) + 1.
+    const double x[] = {-0.75, 0.9};
+    const double expected[] = {3.2980969290133753, 1.6577228542878255};
+    double* values = Infunc(x, 2, 1.0 / (1.7320508075688772 * 2.0));
+    ASSERT_NE(values, nullptr);
+    for (int k = 0; k < 2; k++) {
+        EXPECT_TRUE(same_double(values[k], expected[k])) << "x = " << x[k] << ": " << values[k];
+    }
+    std::free(values);
+}
+
 TEST(Infunc, NoPanelsNoArray)
 {
     for (int m : {0, -1, -2147483647 - 1}) {
