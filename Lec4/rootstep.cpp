@@ -46,9 +46,9 @@ float ffd(const float x[2])
 namespace {
 
 // IEEE 754 leaves the sign of a NaN result open and compilers differ in it
-// (-p/2.0 for a NaN p prints as "nan" at -O0 and as "-nan" at -O2, with
-// g++ and clang++ alike). Every NaN is printed as the one positive quiet NaN, so that
-// all builds print the same text.
+// ((-p)/2.0 for a NaN p prints as "nan" at -O0 and as "-nan" at -O2, with
+// g++ and clang++ alike). Every NaN is printed as the one positive quiet
+// NaN, so that all builds print the same text.
 double printable(double value)
 {
     return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;

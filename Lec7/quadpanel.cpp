@@ -77,9 +77,9 @@ bool side(const double* x, int count, double trans, double m, double& S)
 }
 
 // IEEE 754 leaves the sign of a NaN result open and compilers differ in it
-// (-p/2.0 for a NaN p prints as "nan" at -O0 and as "-nan" at -O2, with
-// g++ and clang++ alike). Every NaN is printed as the one positive quiet NaN, so that
-// all builds print the same text.
+// ((-p)/2.0 for a NaN p prints as "nan" at -O0 and as "-nan" at -O2, with
+// g++ and clang++ alike). Every NaN is printed as the one positive quiet
+// NaN, so that all builds print the same text.
 double printable(double value)
 {
     return std::isnan(value) ? std::numeric_limits<double>::quiet_NaN() : value;
