@@ -237,11 +237,16 @@ int main()
         }
     }
 
+    // The eigenvector's imaginary parts get their buffer here too, with the
+    // window, so that running out of memory never cuts the results short.
     double* (&z)[3] = arrays.z;
     for (double*& buffer : z) {
         if (!allocate(buffer, n)) {
             return out_of_memory(n);
         }
+    }
+    if (!allocate(arrays.Eigx1, n)) {
+        return out_of_memory(n);
     }
     for (int i = 0; i < n; i++) {
         z[0][i] = 1.0;
@@ -287,9 +292,6 @@ int main()
     double Imlam = std::sqrt(4.0 * q - p * p) / 2.0;
     std::printf("Eigenvalue: %lf + i%lf\n", printable(Relam), printable(Imlam));
 
-    if (!allocate(arrays.Eigx1, n)) {
-        return out_of_memory(n);
-    }
     const double* Eigx[2] = {z[0], arrays.Eigx1};
     for (int k = 0; k < n; k++) {
         arrays.Eigx1[k] = (z[0][k] * Relam - z[1][k] * m[1]) / Imlam;
